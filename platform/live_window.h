@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/save_dialog_settings.h"
 #include "platform/window_description.h"
 
 namespace tolvane {
@@ -36,6 +37,9 @@ class LiveWindow {
   // Gives a picture box its own copy of the picture bytes (BMP or PNG).
   virtual void SetPicture(std::string_view control,
                           std::span<const std::uint8_t> bytes) = 0;
+
+  // The settings of a CommonDlg component; they live as long as the window.
+  virtual SaveDialogSettings& CommonDialog(std::string_view control) = 0;
 
   // Places the window by its outer rectangle (centred, as the frame decides)
   // and makes it visible.

@@ -44,7 +44,7 @@ struct ControlDescription {
   int height = 0;
   std::string_view text;           // initial text or caption
   std::string_view parent;         // empty: the window itself
-  bool tabStop = false;            // takes the keyboard focus
+  int tabOrder = 0;                // place in the Tab order from 1; 0 takes no focus
   // ShapeBox: the rectangle's pen width, pen colour and fill.
   int lineWidth = 1;
   ColourRef lineColour = kBlack;
