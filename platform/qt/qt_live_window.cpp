@@ -112,6 +112,11 @@ void QtLiveWindow::BuildControls() {
       case ControlKind::CommonDlg: break;
     }
     widget->setObjectName(ToQString(control.name));
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+      const std::string_view name = control.name;
+      QObject::connect(button, &QPushButton::clicked, widget_,
+                       [this, name] { events_.ButtonClicked(*this, name); });
+    }
     widget->setGeometry(control.left, control.top, control.width, control.height);
     if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
   }
