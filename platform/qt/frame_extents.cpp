@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
+#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -60,7 +61,11 @@ void SendFrameExtentsRequest(xcb_connection_t* connection, xcb_window_t root,
 
 QMargins RequestFrameExtents(QWidget& window) {
   auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr || x11->connection() == nullptr) return {};
+  if (x11 == nullptr || x11->connection() == nullptr) {
+    // Elsewhere the platform knows its frame, if any, once the window exists.
+    window.winId();
+    return window.windowHandle() != nullptr ? window.windowHandle()->frameMargins() : QMargins();
+  }
   xcb_connection_t* connection = x11->connection();
   const xcb_window_t native = static_cast<xcb_window_t>(window.winId());
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;

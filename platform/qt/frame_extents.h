@@ -9,7 +9,7 @@ namespace tolvane {
 // Asks the window manager, before the window is first shown, how wide its
 // frame will be, so the window can be sized and placed by its outer
 // rectangle without a visible second jump. No margins where there is no
-// window manager that answers (offscreen, Wayland, bare X server).
+// frame or no window manager answers.
 QMargins RequestFrameExtents(QWidget& window);
 
 }  // namespace tolvane
