@@ -10,8 +10,10 @@ inline QApplication& TestApplication() {
   static int argc = 1;
   static char name[] = "tolvane-test";
   static char* argv[] = {name, nullptr};
-  static QApplication application(argc, argv);
-  return application;
+  // Never destroyed: Qt's own globals are gone by the time static objects
+  // die at exit, and tearing the application down then crashes.
+  static QApplication* application = new QApplication(argc, argv);
+  return *application;
 }
 
 // Runs `action` from inside whatever event loop is running next, such as the
