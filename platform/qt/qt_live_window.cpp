@@ -22,9 +22,21 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A PNG's width, from its header.
+int PngWidth(std::span<const std::uint8_t> png) {
+  if (png.size() < 24) return 0;
+  return (png[16] << 24) | (png[17] << 16) | (png[18] << 8) | png[19];
+}
+
+// Title bars and task switchers show the window's icon at 64 pixels at most;
+// the large image is for the desktop's own icon theme, so it is neither
+// decoded at start-up nor sent to the window manager.
+constexpr int kLargestWindowIcon = 64;
+
 QIcon IconOf(const WindowDescription& description) {
   QIcon icon;
   for (std::span<const std::uint8_t> png : description.iconImages) {
+    if (PngWidth(png) > kLargestWindowIcon) continue;
     QPixmap image;
     if (image.loadFromData(png.data(), static_cast<uint>(png.size()), "PNG")) icon.addPixmap(image);
   }
@@ -53,6 +65,10 @@ QtLiveWindow::QtLiveWindow(const WindowDescription& description, WindowEvents& e
     : description_(description), events_(events) {
   widget_ = new ProgramWindow(description, [this] { events_.CloseRequested(*this); });
   widget_->setWindowTitle(ToQString(description.title));
+  // Fixed from the start, so the window manager's answer about its frame
+  // (asked now, read when the window is shown) is the one for this window.
+  widget_->setFixedSize(description.contentWidth, description.contentHeight);
+  frameExtents_ = std::make_unique<FrameExtentsRequest>(*widget_);
   widget_->setWindowIcon(IconOf(description));
   client_ = new QWidget(widget_);
   client_->setObjectName(QStringLiteral("client"));
@@ -175,10 +191,7 @@ SaveDialogSettings& QtLiveWindow::CommonDialog(std::string_view control) {
 
 void QtLiveWindow::Show() {
   const int menuHeight = description_.menu.empty() ? 0 : widget_->menuBar()->sizeHint().height();
-  // Fixed before the window manager is asked about its frame: it draws no
-  // sizing handles around a window of fixed size, so its answer depends on it.
-  widget_->setFixedSize(description_.contentWidth, description_.contentHeight + menuHeight);
-  const QMargins frame = RequestFrameExtents(*widget_);
+  const QMargins frame = frameExtents_->Answer();
   const int clientWidth = std::max(description_.outerWidth - frame.left() - frame.right(),
                                    description_.contentWidth);
   const int clientHeight = std::max(

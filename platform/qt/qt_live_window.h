@@ -3,9 +3,11 @@
 
 #include <QPointer>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "platform/live_window.h"
+#include "platform/qt/frame_extents.h"
 #include "platform/qt/program_window.h"
 #include "platform/window_system.h"
 
@@ -40,6 +42,7 @@ class QtLiveWindow final : public LiveWindow {
   WindowEvents& events_;
   QPointer<ProgramWindow> widget_;
   QWidget* client_ = nullptr;
+  std::unique_ptr<FrameExtentsRequest> frameExtents_;
   std::map<std::string, SaveDialogSettings, std::less<>> dialogs_;
 };
 

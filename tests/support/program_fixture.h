@@ -23,13 +23,16 @@ class ProgramFixture : public ::testing::Test {
       &MainWindow, &AboutWindow, &SaveFileWindow};
 
   void SetUp() override {
-    ASSERT_TRUE(runDirectory_.isValid());
+    ASSERT_TRUE(runDirectory_.isValid() && configDirectory_.isValid());
+    // A per-user map file of the machine's own user must not leak in.
+    qputenv("XDG_CONFIG_HOME", configDirectory_.path().toUtf8());
     frame_ = std::make_unique<AppFrame>(system_, kWindows, RunDirectoryPath());
   }
 
   void TearDown() override {
     frame_.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qunsetenv("XDG_CONFIG_HOME");
   }
 
   std::string RunDirectoryPath() const { return runDirectory_.path().toStdString(); }
@@ -52,6 +55,7 @@ class ProgramFixture : public ::testing::Test {
   // The test's application object comes first, before the window system.
   QApplication& application_ = TestApplication();
   QTemporaryDir runDirectory_;
+  QTemporaryDir configDirectory_;
   QtWindowSystem system_{argc_, nullptr};
   std::unique_ptr<AppFrame> frame_;
 };
