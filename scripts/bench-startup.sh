@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/bench --target startup_bench
-scripts/with-desktop.sh build/bench/bench/startup/startup_bench "${1:-15}"
+cmake -S . -B build/benchmarks -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/benchmarks --target startup_bench
+scripts/with-desktop.sh build/benchmarks/bench/startup/startup_bench "${1:-15}"
