@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <random>
 #include <system_error>
 
@@ -92,6 +93,19 @@ WriteResult FillAndRename(Descriptor& file, const std::string& temporary, const 
   return {true, {}};
 }
 
+// A link is followed, so a map file kept elsewhere through a symbolic link
+// (a dotfiles folder, say) is updated there instead of being replaced by a
+// plain file beside the link.
+std::string FollowLinks(const std::string& path) {
+  struct stat link {};
+  if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+  char* resolved = realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return path;
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
@@ -108,7 +122,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   }
 }
 
-WriteResult ReplaceFileBytes(const std::string& path, std::string_view bytes) {
+WriteResult ReplaceFileBytes(const std::string& givenPath, std::string_view bytes) {
+  const std::string path = FollowLinks(givenPath);
   struct stat target {};
   const bool exists = stat(path.c_str(), &target) == 0;
   if (!exists && errno != ENOENT) return Failure("inspect target", errno);

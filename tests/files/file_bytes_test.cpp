@@ -116,6 +116,17 @@ TEST_F(FileBytesTest, ExistingPermissionBitsAreKept) {
   }
 }
 
+TEST_F(FileBytesTest, SymbolicLinkIsFollowedAndKept) {
+  const std::string real = folder_.File("elsewhere.ini");
+  WriteTestFile(real, kOld);
+  ASSERT_EQ(symlink(real.c_str(), target_.c_str()), 0);
+  ASSERT_TRUE(ReplaceFileBytes(target_, kNew).ok);
+  struct stat link {};
+  ASSERT_EQ(lstat(target_.c_str(), &link), 0);
+  EXPECT_TRUE(S_ISLNK(link.st_mode));
+  EXPECT_EQ(ReadTestFile(real), kNew);
+}
+
 TEST_F(FileBytesTest, ReadOnlyFolderLeavesTargetUntouched) {
   WriteTestFile(target_, kOld);
   ASSERT_EQ(chmod(folder_.path().c_str(), 0555), 0);
