@@ -7,8 +7,7 @@
 namespace tolvane {
 namespace {
 
-QFont LabelFont(const FontDescription& font, const QFont& defaultFont) {
-  if (font.face.empty()) return defaultFont;
+QFont OwnFont(const FontDescription& font) {
   QFont result(QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size())));
   // The stored height is the character height in pixels, used as it stands
   // whatever the screen's resolution.
@@ -23,7 +22,8 @@ LabelBox::LabelBox(const ControlDescription& description, QWidget* parent)
     : QWidget(parent), description_(description) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
-  setFont(LabelFont(description.font, font()));
+  // Without a face of its own the label keeps following the default GUI font.
+  if (!description.font.face.empty()) setFont(OwnFont(description.font));
   SetText(QString::fromUtf8(description.text.data(),
                             static_cast<qsizetype>(description.text.size())));
 }

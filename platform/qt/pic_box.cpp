@@ -56,8 +56,20 @@ void PicBox::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), ToQColor(description_.background));
   const QImage picture = PictureToDraw();
   if (picture.isNull()) return;
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, DisplayDeeperThan16Bits());
-  painter.drawImage(rect(), picture);
+  painter.drawImage(QPoint(0, 0), Stretched(picture));
+}
+
+// Scaled here rather than by the painter: a painter samples a few source
+// pixels per target pixel, which loses or exaggerates thin strokes when a
+// picture shrinks a lot. Averaging every covered pixel is what a deep
+// display gets; a shallow one drops and repeats rows and columns.
+QImage PicBox::Stretched(const QImage& picture) const {
+  const qreal scale = devicePixelRatioF();
+  QImage stretched = picture.scaled(
+      (QSizeF(size()) * scale).toSize(), Qt::IgnoreAspectRatio,
+      DisplayDeeperThan16Bits() ? Qt::SmoothTransformation : Qt::FastTransformation);
+  stretched.setDevicePixelRatio(scale);
+  return stretched;
 }
 
 }  // namespace tolvane

@@ -24,7 +24,10 @@ class PicBox final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The picture at its own size, opaque.
   QImage PictureToDraw() const;
+  // The picture at the box's size in device pixels.
+  QImage Stretched(const QImage& picture) const;
 
   const ControlDescription& description_;
   std::vector<std::uint8_t> bytes_;

@@ -205,6 +205,9 @@ void QtLiveWindow::Show() {
   widget_->setFixedSize(inner);
   widget_->setGeometry(QRect(outerPlace + QPoint(frame.left(), frame.top()), inner));
   widget_->show();
+  // Some window managers do not focus a newly mapped tool window; a modal
+  // window that the keyboard cannot reach would be useless.
+  widget_->activateWindow();
 }
 
 void QtLiveWindow::Activate() {
