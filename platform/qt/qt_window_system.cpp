@@ -1,6 +1,7 @@
 #include "platform/qt/qt_window_system.h"
 
 #include <QEventLoop>
+#include <QFont>
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
@@ -38,6 +39,12 @@ void PrepareApplication(QApplication& application) {
   palette.setColor(QPalette::Window, FaceColour());
   palette.setColor(QPalette::Button, FaceColour());
   application.setPalette(palette);
+  // Faces named by the windows that Linux desktops rarely have: the closest
+  // installed relatives stand in before the generic fallback does.
+  const QStringList yaheiLike{QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"),
+                              QStringLiteral("Source Han Sans SC"),
+                              QStringLiteral("WenQuanYi Micro Hei")};
+  QFont::insertSubstitutions(QStringLiteral("微软雅黑"), yaheiLike);
 }
 
 QtWindowSystem::QtWindowSystem(int& argc, char** argv) {
