@@ -67,7 +67,7 @@ bool AppFrame::LoadWindow(const WindowDescription& window, bool modal) {
     record->instance->Activate();
     return true;
   }
-  if (record->instance) Destroy(*record);
+  if (record->instance) DestroyScheduled(&window);
   if (!CreateInstance(*record)) return false;
 
   Dispatch(*record->instance, WindowEvent::Created, {});
