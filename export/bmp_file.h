@@ -16,6 +16,11 @@ namespace tolvane {
 // bytes to S = ((W*24+31)/32)*4. Empty result for an empty image.
 std::vector<std::uint8_t> MakeDib24(const BgraImage& topDownPicture);
 
+// The whole file image of a picture, the same bytes as
+// EncodeBmpFile(MakeDib24(picture)) made in one buffer without the copy
+// between them. Empty result for an empty image.
+std::vector<std::uint8_t> MakeBmpFile(const BgraImage& topDownPicture);
+
 // The 14-byte file header ("BM", bfSize = 14 + dib length, reserved 0,
 // bfOffBits = 14 + biSize + 4*C with C = 2^biBitCount when biBitCount <= 8
 // else 0) followed by the dib's bytes. Empty result for a dib shorter than 40

@@ -17,7 +17,7 @@ std::vector<std::uint8_t> CaptureWindow(WindowHandle window, int requestedWidth,
     picture = StretchPicture(*picture, width, height, DisplayDeeperThan16Bits());
     if (!picture) return {};
   }
-  return EncodeBmpFile(MakeDib24(*picture));
+  return MakeBmpFile(*picture);
 }
 
 }  // namespace tolvane

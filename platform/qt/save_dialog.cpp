@@ -1,8 +1,40 @@
 #include "platform/qt/save_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <algorithm>
 
 namespace tolvane {
+namespace {
+
+// Qt's own dialog takes any path in save mode; this one keeps the user in the
+// dialog while the chosen file's folder does not exist, when the settings ask
+// for that, as the platform's dialog does elsewhere.
+class SaveFileDialog final : public QFileDialog {
+ public:
+  SaveFileDialog(const QString& title, bool pathMustExist)
+      : QFileDialog(nullptr, title), pathMustExist_(pathMustExist) {}
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (pathMustExist_ && !files.isEmpty()) {
+      const QFileInfo file(files.constFirst());
+      if (!file.isDir() && !QFileInfo(file.absolutePath()).isDir()) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("%1\nThe folder does not exist.\nCheck the path and try again.")
+                                 .arg(QDir::toNativeSeparators(file.absolutePath())));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  bool pathMustExist_;
+};
+
+}  // namespace
 
 QStringList NameFiltersOf(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
@@ -15,7 +47,7 @@ QStringList NameFiltersOf(const std::string& filter) {
 }
 
 std::optional<std::string> RunQtSaveDialog(const SaveDialogSettings& settings) {
-  QFileDialog dialog(nullptr, QString::fromStdString(settings.title));
+  SaveFileDialog dialog(QString::fromStdString(settings.title), settings.pathMustExist);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // Qt's own dialog behaves the same on every desktop; the pattern stays
