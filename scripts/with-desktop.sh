@@ -3,18 +3,20 @@
 # openbox window manager, then stops both. Usage: with-desktop.sh COMMAND...
 set -u
 
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-  number=$((number + 1))
+# The server picks a free display number itself and tells it on a pipe, so
+# sessions started side by side never race for the same number.
+numberFile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+server=$!
+trap 'kill "${manager:-}" "$server" 2>/dev/null; wait 2>/dev/null; rm -f "$numberFile"' EXIT
+for _ in $(seq 200); do
+  [ -s "$numberFile" ] && break
+  sleep 0.05
 done
-export DISPLAY=":$number"
+export DISPLAY=":$(head -n 1 "$numberFile")"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-
-Xvfb "$DISPLAY" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-trap 'kill "$manager" "$server" 2>/dev/null; wait 2>/dev/null' EXIT
 
 for _ in $(seq 100); do
   xprop -root >/dev/null 2>&1 && break
