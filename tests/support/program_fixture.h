@@ -1,5 +1,6 @@
-// A running program without its event loop: the real window system, a frame
-// over the program's three windows and a run directory of the test's own.
+// A running program without its event loop: the real window system (its
+// save dialog and warning box scripted), a frame over the program's three
+// windows, and a run directory and a per-user folder of the test's own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@
 #include "app/frame.h"
 #include "export/save_file_window.h"
 #include "map/main_window.h"
-#include "platform/qt/qt_window_system.h"
+#include "support/scripted_window_system.h"
 #include "support/test_application.h"
 
 namespace tolvane::testing {
@@ -56,7 +57,7 @@ class ProgramFixture : public ::testing::Test {
   QApplication& application_ = TestApplication();
   QTemporaryDir runDirectory_;
   QTemporaryDir configDirectory_;
-  QtWindowSystem system_{argc_, nullptr};
+  ScriptedWindowSystem system_{argc_, nullptr};
   std::unique_ptr<AppFrame> frame_;
 };
 
