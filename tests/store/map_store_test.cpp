@@ -18,7 +18,7 @@
 #include "map/main_window.h"
 #include "platform/files/file_bytes.h"
 #include "platform/profile/profile_text.h"
-#include "platform/qt/qt_window_system.h"
+#include "support/scripted_window_system.h"
 #include "support/test_application.h"
 
 namespace tolvane {
@@ -26,15 +26,6 @@ namespace {
 
 constexpr std::array<const WindowDescription*, 3> kWindows{&MainWindow, &AboutWindow,
                                                            &SaveFileWindow};
-
-class RecordingSystem final : public QtWindowSystem {
- public:
-  using QtWindowSystem::QtWindowSystem;
-  void ShowWarning(std::string_view, std::string_view message) override {
-    warnings.emplace_back(message);
-  }
-  std::vector<std::string> warnings;
-};
 
 std::string ReadText(const std::string& path) { return ReadFileBytes(path).value_or("<none>"); }
 
@@ -78,7 +69,7 @@ class MapStoreTest : public ::testing::Test {
 
   QApplication& application_ = testing::TestApplication();
   int argc_ = 0;
-  RecordingSystem system_{argc_, nullptr};
+  testing::ScriptedWindowSystem system_{argc_, nullptr};
   QTemporaryDir runFolder_;
   QTemporaryDir configFolder_;
   std::unique_ptr<AppFrame> frame_;
@@ -172,7 +163,7 @@ TEST_F(MapStoreTest, SaveThatFailsEverywhereWarnsOnceNamingTheFile) {
   Type(Open(), "EditBox1", QStringLiteral("lost"));
   Close();
   ASSERT_EQ(system_.warnings.size(), 1u);
-  EXPECT_NE(system_.warnings[0].find("/proc/mindsave.ini"), std::string::npos);
+  EXPECT_NE(system_.warnings[0].message.find("/proc/mindsave.ini"), std::string::npos);
   EXPECT_FALSE(frame_->AnyWindowAlive());
 }
 
