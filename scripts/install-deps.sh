@@ -12,6 +12,7 @@ test_packages=(
   googletest libgtest-dev libgmock-dev
   xvfb xauth openbox x11-utils xdotool wmctrl
   desktop-file-utils appstream
+  valgrind clang libclang-rt-14-dev clang-tidy clang-format cppcheck git
 )
 
 packages=("${build_packages[@]}")
