@@ -17,10 +17,10 @@ struct DisabledWindow {
 
 struct WindowRecord {
   const WindowDescription* description = nullptr;
-  std::unique_ptr<LiveWindow> instance;  // empty while the window is not loaded
+  std::unique_ptr<LiveWindow> instance{};  // empty while the window is not loaded
   bool destroyPending = false;
   bool modal = false;
-  std::vector<DisabledWindow> disabled;  // what a modal load disabled
+  std::vector<DisabledWindow> disabled{};  // what a modal load disabled
   NestedLoop* loop = nullptr;            // the modal load's loop while it runs
   std::uint64_t loadNumber = 0;          // orders live windows by their load
 };

@@ -24,6 +24,9 @@ struct OuterRect {
 
 class LiveWindow {
  public:
+  LiveWindow() = default;
+  LiveWindow(const LiveWindow&) = delete;
+  LiveWindow& operator=(const LiveWindow&) = delete;
   virtual ~LiveWindow() = default;
 
   virtual const WindowDescription& Description() const = 0;

@@ -28,7 +28,7 @@ enum class ControlKind { EditBox, ShapeBox, PicBox, Label, Button, CommonDlg };
 enum class TextAlign { Left, Centre };
 
 struct FontDescription {
-  std::string_view face;  // empty: the default GUI font
+  std::string_view face{};  // empty: the default GUI font
   int pixelHeight = 0;    // character height in pixels; 0 with an empty face
   int weight = 400;
 };
@@ -37,13 +37,13 @@ struct FontDescription {
 // or the ShapeBox named in `parent`.
 struct ControlDescription {
   ControlKind kind;
-  std::string_view name;
+  std::string_view name{};
   int left = 0;
   int top = 0;
   int width = 0;
   int height = 0;
-  std::string_view text;           // initial text or caption
-  std::string_view parent;         // empty: the window itself
+  std::string_view text{};           // initial text or caption
+  std::string_view parent{};         // empty: the window itself
   int tabOrder = 0;                // place in the Tab order from 1; 0 takes no focus
   // ShapeBox: the rectangle's pen width, pen colour and fill.
   int lineWidth = 1;
@@ -54,11 +54,11 @@ struct ControlDescription {
   ColourRef background = kFaceColour;
   // Label: vertical centring on one line, or word-wrapped from the top.
   bool singleLine = false;
-  FontDescription font;
+  FontDescription font{};
   // PicBox: the picture bytes stored with the description (PNG or BMP).
-  std::span<const std::uint8_t> picture;
+  std::span<const std::uint8_t> picture{};
   // EditBox: accessible name, so a screen reader can tell the fields apart.
-  std::string_view accessibleName;
+  std::string_view accessibleName{};
 };
 
 enum class MenuItemKind { DropDown, SubMenu, Command };
@@ -66,9 +66,9 @@ enum class MenuItemKind { DropDown, SubMenu, Command };
 // A menu tree flattened in reading order; `level` 0 is the menu bar.
 struct MenuItemDescription {
   int level;
-  std::string_view text;
+  std::string_view text{};
   MenuItemKind kind;
-  std::string_view name;  // the command's name, for binding handlers
+  std::string_view name{};  // the command's name, for binding handlers
 };
 
 enum class WindowEvent { Created, WillBeDestroyed, MenuChosen, ButtonClicked };
@@ -77,7 +77,7 @@ using WindowHandler = void (*)(LiveWindow& window);
 
 struct EventBinding {
   WindowEvent event;
-  std::string_view source;  // the menu command or button; empty for window events
+  std::string_view source{};  // the menu command or button; empty for window events
   WindowHandler handler;
 };
 
@@ -88,8 +88,8 @@ enum class FrameStyle {
 };
 
 struct WindowDescription {
-  std::string_view name;
-  std::string_view title;
+  std::string_view name{};
+  std::string_view title{};
   int outerWidth;
   int outerHeight;
   // The content's extent in client coordinates: the client area is never
@@ -99,11 +99,11 @@ struct WindowDescription {
   FrameStyle frame;
   bool escCloses;
   bool visible = true;
-  std::span<const MenuItemDescription> menu;
-  std::span<const ControlDescription> controls;  // topmost first
-  std::span<const EventBinding> events;
+  std::span<const MenuItemDescription> menu{};
+  std::span<const ControlDescription> controls{};  // topmost first
+  std::span<const EventBinding> events{};
   // The window icon's images, PNG each, smallest first; empty for none.
-  std::span<const std::span<const std::uint8_t>> iconImages;
+  std::span<const std::span<const std::uint8_t>> iconImages{};
 };
 
 }  // namespace tolvane

@@ -14,7 +14,8 @@ inline QColor FaceColour() { return QColor(240, 240, 240); }
 
 inline QColor ToQColor(ColourRef colour) {
   if (colour == kFaceColour) return FaceColour();
-  return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+  return QColor(static_cast<int>(colour & 0xff), static_cast<int>((colour >> 8) & 0xff),
+                static_cast<int>((colour >> 16) & 0xff));
 }
 
 }  // namespace tolvane

@@ -35,7 +35,7 @@ std::array<xcb_atom_t, N> Atoms(xcb_connection_t* connection, const std::array<c
   for (std::size_t i = 0; i < N; ++i) {
     auto* reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
     const Reply owner(reply, &std::free);
-    atoms[i] = reply ? reply->atom : XCB_ATOM_NONE;
+    atoms[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
   }
   return atoms;
 }

@@ -46,7 +46,8 @@ QImage PicBox::PictureToDraw() const {
                       static_cast<std::uint8_t>(face.red()));
   // Blue, green, red, alpha bytes are Qt's 32-bit layout on little-endian
   // machines; RGB32 ignores the alpha byte, which has played its part.
-  QImage image(resolved.pixels.data(), resolved.width, resolved.height, resolved.width * 4,
+  QImage image(resolved.pixels.data(), resolved.width, resolved.height,
+               static_cast<qsizetype>(resolved.width) * 4,
                QImage::Format_RGB32);
   return image.copy();
 }

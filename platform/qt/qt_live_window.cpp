@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <ranges>
 #include <vector>
 
 #include "platform/qt/colours.h"
@@ -111,8 +112,7 @@ void QtLiveWindow::BuildMenu() {
 
 void QtLiveWindow::BuildControls() {
   // Created bottom-most first: a later sibling lies above an earlier one.
-  for (auto it = description_.controls.rbegin(); it != description_.controls.rend(); ++it) {
-    const ControlDescription& control = *it;
+  for (const ControlDescription& control : std::views::reverse(description_.controls)) {
     if (control.kind == ControlKind::CommonDlg) {
       dialogs_.emplace(std::string(control.name), SaveDialogSettings{});
       continue;

@@ -170,7 +170,8 @@ void PaintFrame(QPainter& painter, const QWidget& window, QRect outer, QRect inn
 }
 
 QImage ToQImage(const BgraImage& picture) {
-  return QImage(picture.pixels.data(), picture.width, picture.height, picture.width * 4,
+  return QImage(picture.pixels.data(), picture.width, picture.height,
+                static_cast<qsizetype>(picture.width) * 4,
                 QImage::Format_RGB32);
 }
 
@@ -192,7 +193,8 @@ std::optional<BgraImage> CaptureWindowPixels(WindowHandle handle) {
   if (size.isEmpty()) return std::nullopt;
   BgraImage result{size.width(), size.height(), {}};
   result.pixels.resize(static_cast<std::size_t>(size.width()) * size.height() * 4);
-  QImage picture(result.pixels.data(), size.width(), size.height(), size.width() * 4,
+  QImage picture(result.pixels.data(), size.width(), size.height(),
+                 static_cast<qsizetype>(size.width()) * 4,
                  QImage::Format_RGB32);
   picture.setDevicePixelRatio(scale);
   QPainter painter(&picture);

@@ -8,7 +8,13 @@ for signal in TERM HUP INT; do
   printf '[mind]\r\n0=before %s\r\n' "$signal" >"$folder/mindsave.ini"
   QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$folder/config" "$folder/tolvane" 2>/dev/null &
   pid=$!
-  sleep 1
+  # Signal only once the program has its handlers in place (its caught-signal
+  # mask in /proc names SIGTERM), however slowly it starts.
+  for _ in $(seq 600); do
+    caught=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null)
+    [ -n "$caught" ] && (( (16#$caught >> 14) & 1 )) && break
+    sleep 0.1
+  done
   kill "-$signal" "$pid"
   wait "$pid"
   status=$?
