@@ -12,8 +12,7 @@ AppFrame* currentFrame = nullptr;
 
 }  // namespace
 
-AppFrame::AppFrame(WindowSystem& system,
-                   std::span<const WindowDescription* const> windows,
+AppFrame::AppFrame(WindowSystem& system, std::span<const WindowDescription* const> windows,
                    std::string runDirectory)
     : system_(system), runDirectory_(std::move(runDirectory)) {
   for (const WindowDescription* window : windows) {

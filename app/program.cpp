@@ -12,8 +12,8 @@
 namespace tolvane {
 namespace {
 
-constexpr std::array<const WindowDescription*, 3> kProgramWindows{
-    &MainWindow, &AboutWindow, &SaveFileWindow};
+constexpr std::array<const WindowDescription*, 3> kProgramWindows{&MainWindow, &AboutWindow,
+                                                                  &SaveFileWindow};
 
 }  // namespace
 

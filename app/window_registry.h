@@ -21,8 +21,8 @@ struct WindowRecord {
   bool destroyPending = false;
   bool modal = false;
   std::vector<DisabledWindow> disabled{};  // what a modal load disabled
-  NestedLoop* loop = nullptr;            // the modal load's loop while it runs
-  std::uint64_t loadNumber = 0;          // orders live windows by their load
+  NestedLoop* loop = nullptr;              // the modal load's loop while it runs
+  std::uint64_t loadNumber = 0;            // orders live windows by their load
 };
 
 }  // namespace tolvane

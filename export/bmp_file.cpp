@@ -25,8 +25,7 @@ struct HeaderField {
 void PutFields(std::uint8_t* header, std::span<const HeaderField> fields) {
   for (const HeaderField& field : fields) {
     for (std::size_t byte = 0; byte < field.size; ++byte) {
-      header[field.offset + byte] =
-          static_cast<std::uint8_t>(field.value >> (8 * byte));
+      header[field.offset + byte] = static_cast<std::uint8_t>(field.value >> (8 * byte));
     }
   }
 }
@@ -42,8 +41,7 @@ void PutFileHeader(std::size_t fileSize, std::uint64_t offBits, std::uint8_t* he
   PutFields(header, fields);
 }
 
-std::uint32_t ReadLe(std::span<const std::uint8_t> bytes, std::size_t offset,
-                     std::size_t size) {
+std::uint32_t ReadLe(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t size) {
   std::uint32_t value = 0;
   for (std::size_t byte = 0; byte < size; ++byte) {
     value |= std::uint32_t{bytes[offset + byte]} << (8 * byte);
@@ -51,9 +49,7 @@ std::uint32_t ReadLe(std::span<const std::uint8_t> bytes, std::size_t offset,
   return value;
 }
 
-std::size_t RowStride(std::size_t width) {
-  return (width * kBitsPerPixel + 31) / 32 * 4;
-}
+std::size_t RowStride(std::size_t width) { return (width * kBitsPerPixel + 31) / 32 * 4; }
 
 // The size of the rows of a picture, or nothing when its pixels do not fill
 // it or the file would not fit the header's 32-bit sizes.
@@ -63,8 +59,8 @@ std::optional<std::size_t> ImageSizeOf(const BgraImage& picture) {
   const auto height = static_cast<std::size_t>(picture.height);
   if (picture.pixels.size() / 4 / width < height) return std::nullopt;
   const std::size_t stride = RowStride(width);
-  if (stride > (std::numeric_limits<std::uint32_t>::max() - kFileHeaderSize -
-                kInfoHeaderSize) / height) {
+  if (stride >
+      (std::numeric_limits<std::uint32_t>::max() - kFileHeaderSize - kInfoHeaderSize) / height) {
     return std::nullopt;
   }
   return stride * height;
@@ -144,8 +140,7 @@ std::vector<std::uint8_t> EncodeBmpFile(std::span<const std::uint8_t> dib) {
   const std::uint32_t bitCount = ReadLe(dib, kBiBitCountOffset, 2);
   const std::uint64_t paletteEntries =
       bitCount <= kLargestPalettedBitCount ? std::uint64_t{1} << bitCount : 0;
-  const std::uint64_t offBits = kFileHeaderSize + std::uint64_t{infoSize} +
-                                4 * paletteEntries;
+  const std::uint64_t offBits = kFileHeaderSize + std::uint64_t{infoSize} + 4 * paletteEntries;
 
   std::vector<std::uint8_t> file(kFileHeaderSize + dib.size());
   PutFileHeader(file.size(), offBits, file.data());

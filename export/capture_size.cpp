@@ -23,8 +23,7 @@ int MulDiv(int number, int numerator, int denominator) {
   const std::int64_t half = divisor / 2;
   const std::int64_t quotient =
       product >= 0 ? (product + half) / divisor : (product - half) / divisor;
-  if (quotient > std::numeric_limits<int>::max() ||
-      quotient < std::numeric_limits<int>::min()) {
+  if (quotient > std::numeric_limits<int>::max() || quotient < std::numeric_limits<int>::min()) {
     return kFailed;
   }
   return static_cast<int>(quotient);
@@ -34,10 +33,9 @@ int ResolveCaptureSize(int requested, int source) {
   if (requested > 0) return requested;
   if (requested == 0) return source;
   // Widened first: the percentage of the most negative request is not an int.
-  const std::int64_t percentage =
-      std::max(-std::int64_t{requested}, kSmallestPercentage);
-  const auto clamped = static_cast<int>(
-      std::min<std::int64_t>(percentage, std::numeric_limits<int>::max()));
+  const std::int64_t percentage = std::max(-std::int64_t{requested}, kSmallestPercentage);
+  const auto clamped =
+      static_cast<int>(std::min<std::int64_t>(percentage, std::numeric_limits<int>::max()));
   return MulDiv(source, clamped, 100);
 }
 

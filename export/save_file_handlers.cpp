@@ -9,9 +9,7 @@ namespace tolvane {
 // Full-width parentheses, as the product has always shown them.
 constexpr std::string_view kImageFilter = "JPG\xEF\xBC\x88.jpg\xEF\xBC\x89|*.jpg";
 
-void OnSaveFileWindowCreated(LiveWindow& window) {
-  window.SetPicture("PicBox1", CapturedImage());
-}
+void OnSaveFileWindowCreated(LiveWindow& window) { window.SetPicture("PicBox1", CapturedImage()); }
 
 void OnSaveClicked(LiveWindow& window) {
   SaveDialogSettings& dialog = window.CommonDialog("CommonDlg1");

@@ -9,12 +9,26 @@ namespace {
 
 // Topmost first. The dialog component has no look of its own.
 constexpr std::array kControls{
-    ControlDescription{.kind = ControlKind::CommonDlg, .name = "CommonDlg1", .left = 448,
-                       .top = 160, .width = 26, .height = 26},
-    ControlDescription{.kind = ControlKind::Button, .name = "Button1", .left = 448, .top = 216,
-                       .width = 48, .height = 24, .text = "Save", .tabOrder = 1},
-    ControlDescription{.kind = ControlKind::PicBox, .name = "PicBox1", .left = 8, .top = 8,
-                       .width = 432, .height = 240},
+    ControlDescription{.kind = ControlKind::CommonDlg,
+                       .name = "CommonDlg1",
+                       .left = 448,
+                       .top = 160,
+                       .width = 26,
+                       .height = 26},
+    ControlDescription{.kind = ControlKind::Button,
+                       .name = "Button1",
+                       .left = 448,
+                       .top = 216,
+                       .width = 48,
+                       .height = 24,
+                       .text = "Save",
+                       .tabOrder = 1},
+    ControlDescription{.kind = ControlKind::PicBox,
+                       .name = "PicBox1",
+                       .left = 8,
+                       .top = 8,
+                       .width = 432,
+                       .height = 240},
 };
 
 constexpr std::array kEvents{

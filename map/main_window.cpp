@@ -12,26 +12,51 @@ constexpr ColourRef kMaskOutline = Rgb(240, 240, 240);
 
 constexpr ControlDescription EditBox(std::string_view name, int left, int top, int tabOrder,
                                      std::string_view accessibleName) {
-  return {.kind = ControlKind::EditBox, .name = name, .left = left, .top = top,
-          .width = 112, .height = 32, .tabOrder = tabOrder, .accessibleName = accessibleName};
+  return {.kind = ControlKind::EditBox,
+          .name = name,
+          .left = left,
+          .top = top,
+          .width = 112,
+          .height = 32,
+          .tabOrder = tabOrder,
+          .accessibleName = accessibleName};
 }
 
 constexpr ControlDescription Bar(std::string_view name, int left, int top) {
-  return {.kind = ControlKind::ShapeBox, .name = name, .left = left, .top = top,
-          .width = 48, .height = 2, .lineWidth = 1, .lineColour = kBlack,
-          .filled = true, .fillColour = kBlack};
+  return {.kind = ControlKind::ShapeBox,
+          .name = name,
+          .left = left,
+          .top = top,
+          .width = 48,
+          .height = 2,
+          .lineWidth = 1,
+          .lineColour = kBlack,
+          .filled = true,
+          .fillColour = kBlack};
 }
 
 constexpr ControlDescription Bracket(std::string_view name, int left, int top, int width,
                                      int height) {
-  return {.kind = ControlKind::ShapeBox, .name = name, .left = left, .top = top,
-          .width = width, .height = height, .lineWidth = 2, .lineColour = kBlack};
+  return {.kind = ControlKind::ShapeBox,
+          .name = name,
+          .left = left,
+          .top = top,
+          .width = width,
+          .height = height,
+          .lineWidth = 2,
+          .lineColour = kBlack};
 }
 
 constexpr ControlDescription Mask(std::string_view name, int left, int top,
                                   std::string_view parent) {
-  return {.kind = ControlKind::ShapeBox, .name = name, .left = left, .top = top,
-          .width = 96, .height = 40, .parent = parent, .lineWidth = 0,
+  return {.kind = ControlKind::ShapeBox,
+          .name = name,
+          .left = left,
+          .top = top,
+          .width = 96,
+          .height = 40,
+          .parent = parent,
+          .lineWidth = 0,
           .lineColour = kMaskOutline};
 }
 

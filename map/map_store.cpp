@@ -16,7 +16,8 @@ namespace {
 // The file with the seven values set, every other line kept as it was.
 std::string WithNodeTexts(std::string file, LiveWindow& mainWindow) {
   for (const MapNode& node : kMapNodes) {
-    file = WithProfileValue(file, kMapSection, node.key, StoredValue(mainWindow.Text(node.editBox)));
+    file =
+        WithProfileValue(file, kMapSection, node.key, StoredValue(mainWindow.Text(node.editBox)));
   }
   return file;
 }

@@ -38,8 +38,7 @@ class LiveWindow {
   virtual std::string Text(std::string_view control) const = 0;
   virtual void SetText(std::string_view control, std::string_view text) = 0;
   // Gives a picture box its own copy of the picture bytes (BMP or PNG).
-  virtual void SetPicture(std::string_view control,
-                          std::span<const std::uint8_t> bytes) = 0;
+  virtual void SetPicture(std::string_view control, std::span<const std::uint8_t> bytes) = 0;
 
   // The settings of a CommonDlg component; they live as long as the window.
   virtual SaveDialogSettings& CommonDialog(std::string_view control) = 0;

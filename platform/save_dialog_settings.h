@@ -6,9 +6,9 @@
 namespace tolvane {
 
 struct SaveDialogSettings {
-  std::string title;             // empty: the platform's default title
-  std::string fileName;          // pre-filled path; the result goes here
-  std::string filter;            // "description|pattern|..." pairs
+  std::string title;     // empty: the platform's default title
+  std::string fileName;  // pre-filled path; the result goes here
+  std::string filter;    // "description|pattern|..." pairs
   int initialFilter = 0;
   std::string initialDirectory;  // empty: the platform's choice
   std::string defaultExtension;  // with its dot, as ".jpg"

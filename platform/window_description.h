@@ -29,7 +29,7 @@ enum class TextAlign { Left, Centre };
 
 struct FontDescription {
   std::string_view face{};  // empty: the default GUI font
-  int pixelHeight = 0;    // character height in pixels; 0 with an empty face
+  int pixelHeight = 0;      // character height in pixels; 0 with an empty face
   int weight = 400;
 };
 
@@ -42,9 +42,9 @@ struct ControlDescription {
   int top = 0;
   int width = 0;
   int height = 0;
-  std::string_view text{};           // initial text or caption
-  std::string_view parent{};         // empty: the window itself
-  int tabOrder = 0;                // place in the Tab order from 1; 0 takes no focus
+  std::string_view text{};    // initial text or caption
+  std::string_view parent{};  // empty: the window itself
+  int tabOrder = 0;           // place in the Tab order from 1; 0 takes no focus
   // ShapeBox: the rectangle's pen width, pen colour and fill.
   int lineWidth = 1;
   ColourRef lineColour = kBlack;
@@ -82,9 +82,9 @@ struct EventBinding {
 };
 
 enum class FrameStyle {
-  Fixed,       // caption, system menu, minimise and close; no sizing, no maximise
-  FixedDialog, // caption and close box only
-  ToolWindow,  // short caption with only the close box, no taskbar button
+  Fixed,        // caption, system menu, minimise and close; no sizing, no maximise
+  FixedDialog,  // caption and close box only
+  ToolWindow,   // short caption with only the close box, no taskbar button
 };
 
 struct WindowDescription {

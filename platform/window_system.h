@@ -38,8 +38,8 @@ class WindowSystem {
   virtual ~WindowSystem() = default;
 
   // Creates the window and every control hidden; nullptr when that fails.
-  virtual std::unique_ptr<LiveWindow> CreateWindow(
-      const WindowDescription& description, WindowEvents& events) = 0;
+  virtual std::unique_ptr<LiveWindow> CreateWindow(const WindowDescription& description,
+                                                   WindowEvents& events) = 0;
   // Queues a call to run from the event loop after the current event.
   virtual void Post(std::function<void()> call) = 0;
   virtual std::unique_ptr<NestedLoop> MakeNestedLoop() = 0;
@@ -54,8 +54,7 @@ class WindowSystem {
   virtual void ShowFatalError(std::string_view message) = 0;
   virtual void ShowWarning(std::string_view title, std::string_view message) = 0;
   // Runs the save dialog modally; the chosen full path, or nothing on cancel.
-  virtual std::optional<std::string> RunSaveDialog(
-      const SaveDialogSettings& settings) = 0;
+  virtual std::optional<std::string> RunSaveDialog(const SaveDialogSettings& settings) = 0;
 };
 
 }  // namespace tolvane

@@ -49,7 +49,7 @@ constexpr Colour kLightGrey = {230, 226, 222};
 
 // Bottom first: a later box covers an earlier one.
 constexpr Box kArtwork[] = {
-    {0, 0, 256, 256, kOrange},  // the tile
+    {0, 0, 256, 256, kOrange},    // the tile
     {0, 208, 256, 256, kYellow},  // the band along the bottom
     // The word mark: letter-sized bars on the initial's baseline that read
     // as the rest of the name.
@@ -105,8 +105,7 @@ std::uint8_t ToSample(double value) {
 
 std::uint8_t EdgeAlpha(double coverage) {
   if (coverage >= 1.0) return 255;
-  return ToSample(std::clamp(coverage * kMostEdgeAlpha, kLeastEdgeAlpha,
-                             kMostEdgeAlpha));
+  return ToSample(std::clamp(coverage * kMostEdgeAlpha, kLeastEdgeAlpha, kMostEdgeAlpha));
 }
 
 // Colours are averaged over the whole pixel as if the tile went on beyond
@@ -147,8 +146,8 @@ struct PngSettings {
   int strategy;
 };
 
-constexpr int kFilterChoices[] = {PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP,
-                                  PNG_FILTER_PAETH, PNG_ALL_FILTERS};
+constexpr int kFilterChoices[] = {PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP, PNG_FILTER_PAETH,
+                                  PNG_ALL_FILTERS};
 constexpr int kStrategyChoices[] = {Z_DEFAULT_STRATEGY, Z_FILTERED, Z_RLE};
 
 void AppendToBytes(png_structp png, png_bytep data, png_size_t length) {
@@ -166,8 +165,7 @@ Bytes EncodePng(const Bytes& rgba, int size, const PngSettings& settings) {
   for (int row = 0; row < size; ++row) {
     rows[row] = const_cast<png_bytep>(&rgba[static_cast<std::size_t>(row) * size * 4]);
   }
-  png_structp png =
-      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (info == nullptr || setjmp(png_jmpbuf(png))) {
     png_destroy_write_struct(&png, &info);
@@ -179,9 +177,8 @@ Bytes EncodePng(const Bytes& rgba, int size, const PngSettings& settings) {
   png_set_compression_strategy(png, settings.strategy);
   png_set_filter(png, PNG_FILTER_TYPE_BASE, settings.filters);
 
-  png_set_IHDR(png, info, size, size, 8, PNG_COLOR_TYPE_RGB_ALPHA,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE,
-               PNG_FILTER_TYPE_BASE);
+  png_set_IHDR(png, info, size, size, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
   png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
   png_set_gAMA_fixed(png, info, 45455);
   png_set_pHYs(png, info, 3779, 3779, PNG_RESOLUTION_METER);

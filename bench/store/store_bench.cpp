@@ -77,7 +77,8 @@ double MedianMilliseconds(Work work, int runs) {
 }  // namespace
 
 int main() {
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tolvane-store-bench";
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / "tolvane-store-bench";
   std::filesystem::create_directories(folder);
   const std::string path = (folder / "mindsave.ini").string();
   std::printf("%10s %14s %14s %7s\n", "file", "load+save ms", "plain I/O ms", "ratio");

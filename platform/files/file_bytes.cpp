@@ -131,8 +131,7 @@ WriteResult ReplaceFileBytes(const std::string& givenPath, std::string_view byte
   std::string temporary;
   Descriptor file(CreateTemporary(path, temporary));
   if (file.get() < 0) return Failure("create temporary file", errno);
-  WriteResult result =
-      FillAndRename(file, temporary, path, bytes, exists ? &target : nullptr);
+  WriteResult result = FillAndRename(file, temporary, path, bytes, exists ? &target : nullptr);
   if (!result.ok) {
     file.Close();
     unlink(temporary.c_str());

@@ -19,8 +19,7 @@ bool HasSignature(std::span<const std::uint8_t> bytes) {
 }
 
 bool IsReasonableSize(png_uint_32 width, png_uint_32 height) {
-  return width > 0 && height > 0 && width <= kLargestSide &&
-         height <= kLargestSide &&
+  return width > 0 && height > 0 && width <= kLargestSide && height <= kLargestSide &&
          static_cast<long long>(width) * height <= kLargestPngPixelCount;
 }
 
@@ -51,8 +50,7 @@ std::optional<BgraImage> DecodePng(std::span<const std::uint8_t> bytes) {
   }
   const auto rowStride = static_cast<png_int_32>(image.width * 4);
   // finish_read releases libpng's state whether it succeeds or not.
-  if (png_image_finish_read(&image, nullptr, picture.pixels.data(), rowStride,
-                            nullptr) == 0) {
+  if (png_image_finish_read(&image, nullptr, picture.pixels.data(), rowStride, nullptr) == 0) {
     return std::nullopt;
   }
   return picture;

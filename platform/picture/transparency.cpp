@@ -13,17 +13,15 @@ constexpr std::uint8_t kOpaque = 255;
 
 }  // namespace
 
-std::uint8_t BlendSample(std::uint8_t sample, std::uint8_t alpha,
-                         std::uint8_t background) {
+std::uint8_t BlendSample(std::uint8_t sample, std::uint8_t alpha, std::uint8_t background) {
   const long double weight = static_cast<long double>(alpha) * kAlphaScale;
-  const long double blended =
-      sample * weight + background * (1.0L - weight);
+  const long double blended = sample * weight + background * (1.0L - weight);
   const auto truncated = static_cast<long long>(blended);
   return static_cast<std::uint8_t>(std::clamp(truncated, 0LL, 255LL));
 }
 
-void ResolveTransparency(BgraImage& image, std::uint8_t blue,
-                         std::uint8_t green, std::uint8_t red) {
+void ResolveTransparency(BgraImage& image, std::uint8_t blue, std::uint8_t green,
+                         std::uint8_t red) {
   for (std::size_t at = 0; at + 3 < image.pixels.size(); at += 4) {
     std::uint8_t* pixel = image.pixels.data() + at;
     const std::uint8_t alpha = pixel[3];

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-
 namespace tolvane {
 
 std::string DirectoryOfPath(std::string_view path) {

@@ -23,7 +23,8 @@ volatile sig_atomic_t signalSocket = -1;
 extern "C" void OnEndSignal(int) {
   const int saved = errno;
   const char byte = 1;
-  if (signalSocket >= 0) [[maybe_unused]] auto written = write(signalSocket, &byte, 1);
+  if (signalSocket >= 0) [[maybe_unused]]
+    auto written = write(signalSocket, &byte, 1);
   errno = saved;
 }
 
@@ -37,8 +38,7 @@ void SetSignalHandler(void (*handler)(int)) {
 
 }  // namespace
 
-EndRequestWatcher::EndRequestWatcher(std::function<void()> request)
-    : request_(std::move(request)) {
+EndRequestWatcher::EndRequestWatcher(std::function<void()> request) : request_(std::move(request)) {
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, sockets_) == 0) {
     signalSocket = sockets_[0];
     notifier_ = new QSocketNotifier(sockets_[1], QSocketNotifier::Read, this);

@@ -25,11 +25,12 @@ xcb_connection_t* X11Connection() {
 
 // Interns the names in one round trip.
 template <std::size_t N>
-std::array<xcb_atom_t, N> Atoms(xcb_connection_t* connection, const std::array<const char*, N>& names) {
+std::array<xcb_atom_t, N> Atoms(xcb_connection_t* connection,
+                                const std::array<const char*, N>& names) {
   std::array<xcb_intern_atom_cookie_t, N> cookies{};
   for (std::size_t i = 0; i < N; ++i) {
-    cookies[i] = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(names[i])),
-                                 names[i]);
+    cookies[i] =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
   }
   std::array<xcb_atom_t, N> atoms{};
   for (std::size_t i = 0; i < N; ++i) {
@@ -59,8 +60,8 @@ bool WindowManagerSupports(xcb_connection_t* connection, xcb_window_t root,
   return std::find(supported.begin(), supported.end(), feature) != supported.end();
 }
 
-void SendFrameExtentsRequest(xcb_connection_t* connection, xcb_window_t root,
-                             xcb_window_t window, xcb_atom_t request) {
+void SendFrameExtentsRequest(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window,
+                             xcb_atom_t request) {
   xcb_client_message_event_t message{};
   message.response_type = XCB_CLIENT_MESSAGE;
   message.format = 32;
@@ -79,8 +80,8 @@ FrameExtentsRequest::FrameExtentsRequest(QWidget& window) : window_(window) {
   if (connection == nullptr) return;
   const xcb_window_t native = static_cast<xcb_window_t>(window.winId());
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-  const auto [supported, request, extents] = Atoms<3>(
-      connection, {"_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS"});
+  const auto [supported, request, extents] =
+      Atoms<3>(connection, {"_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS"});
   if (!WindowManagerSupports(connection, root, supported, request)) return;
   SendFrameExtentsRequest(connection, root, native, request);
   extentsAtom_ = extents;

@@ -24,8 +24,8 @@ LabelBox::LabelBox(const ControlDescription& description, QWidget* parent)
   setFocusPolicy(Qt::NoFocus);
   // Without a face of its own the label keeps following the default GUI font.
   if (!description.font.face.empty()) setFont(OwnFont(description.font));
-  SetText(QString::fromUtf8(description.text.data(),
-                            static_cast<qsizetype>(description.text.size())));
+  SetText(
+      QString::fromUtf8(description.text.data(), static_cast<qsizetype>(description.text.size())));
 }
 
 void LabelBox::SetText(const QString& text) {

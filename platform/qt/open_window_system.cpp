@@ -21,7 +21,8 @@ bool CanReachX11Display() {
 
 bool UsesX11() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform != nullptr && *platform != '\0') return std::string_view(platform).starts_with("xcb");
+  if (platform != nullptr && *platform != '\0')
+    return std::string_view(platform).starts_with("xcb");
   return std::getenv("WAYLAND_DISPLAY") == nullptr;
 }
 

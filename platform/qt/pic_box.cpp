@@ -47,8 +47,7 @@ QImage PicBox::PictureToDraw() const {
   // Blue, green, red, alpha bytes are Qt's 32-bit layout on little-endian
   // machines; RGB32 ignores the alpha byte, which has played its part.
   QImage image(resolved.pixels.data(), resolved.width, resolved.height,
-               static_cast<qsizetype>(resolved.width) * 4,
-               QImage::Format_RGB32);
+               static_cast<qsizetype>(resolved.width) * 4, QImage::Format_RGB32);
   return image.copy();
 }
 
@@ -66,9 +65,9 @@ void PicBox::paintEvent(QPaintEvent*) {
 // display gets; a shallow one drops and repeats rows and columns.
 QImage PicBox::Stretched(const QImage& picture) const {
   const qreal scale = devicePixelRatioF();
-  QImage stretched = picture.scaled(
-      (QSizeF(size()) * scale).toSize(), Qt::IgnoreAspectRatio,
-      DisplayDeeperThan16Bits() ? Qt::SmoothTransformation : Qt::FastTransformation);
+  QImage stretched =
+      picture.scaled((QSizeF(size()) * scale).toSize(), Qt::IgnoreAspectRatio,
+                     DisplayDeeperThan16Bits() ? Qt::SmoothTransformation : Qt::FastTransformation);
   stretched.setDevicePixelRatio(scale);
   return stretched;
 }

@@ -10,12 +10,9 @@ Qt::WindowFlags FlagsOf(FrameStyle frame) {
   const Qt::WindowFlags common = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   switch (frame) {
-    case FrameStyle::Fixed:
-      return Qt::Window | common | Qt::WindowMinimizeButtonHint;
-    case FrameStyle::FixedDialog:
-      return Qt::Window | common;
-    case FrameStyle::ToolWindow:
-      return Qt::Tool | common;
+    case FrameStyle::Fixed: return Qt::Window | common | Qt::WindowMinimizeButtonHint;
+    case FrameStyle::FixedDialog: return Qt::Window | common;
+    case FrameStyle::ToolWindow: return Qt::Tool | common;
   }
   return Qt::Window | common;
 }

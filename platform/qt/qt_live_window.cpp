@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
-#include <ranges>
 #include <vector>
 
 #include "platform/qt/colours.h"
@@ -112,7 +111,8 @@ void QtLiveWindow::BuildMenu() {
 
 void QtLiveWindow::BuildControls() {
   // Created bottom-most first: a later sibling lies above an earlier one.
-  for (const ControlDescription& control : std::views::reverse(description_.controls)) {
+  for (std::size_t i = description_.controls.size(); i-- > 0;) {
+    const ControlDescription& control = description_.controls[i];
     if (control.kind == ControlKind::CommonDlg) {
       dialogs_.emplace(std::string(control.name), SaveDialogSettings{});
       continue;
@@ -134,7 +134,8 @@ void QtLiveWindow::BuildControls() {
                        [this, name] { events_.ButtonClicked(*this, name); });
     }
     widget->setGeometry(control.left, control.top, control.width, control.height);
-    if (!control.accessibleName.empty()) widget->setAccessibleName(ToQString(control.accessibleName));
+    if (!control.accessibleName.empty())
+      widget->setAccessibleName(ToQString(control.accessibleName));
   }
 }
 
@@ -143,8 +144,7 @@ void QtLiveWindow::BuildTabOrder() {
   for (const ControlDescription& control : description_.controls) {
     if (control.tabOrder > 0) order.push_back(&control);
   }
-  std::sort(order.begin(), order.end(),
-            [](auto* a, auto* b) { return a->tabOrder < b->tabOrder; });
+  std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tabOrder < b->tabOrder; });
   for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(Control(order[i - 1]->name), Control(order[i]->name));
   }
@@ -160,9 +160,7 @@ QWidget* QtLiveWindow::Control(std::string_view name) const {
   return client_->findChild<QWidget*>(ToQString(name));
 }
 
-WindowHandle QtLiveWindow::Handle() const {
-  return reinterpret_cast<WindowHandle>(widget_.data());
-}
+WindowHandle QtLiveWindow::Handle() const { return reinterpret_cast<WindowHandle>(widget_.data()); }
 
 std::string QtLiveWindow::Text(std::string_view control) const {
   QWidget* widget = Control(control);
@@ -185,18 +183,19 @@ void QtLiveWindow::SetPicture(std::string_view control, std::span<const std::uin
 
 SaveDialogSettings& QtLiveWindow::CommonDialog(std::string_view control) {
   auto found = dialogs_.find(control);
-  if (found == dialogs_.end()) found = dialogs_.emplace(std::string(control), SaveDialogSettings{}).first;
+  if (found == dialogs_.end())
+    found = dialogs_.emplace(std::string(control), SaveDialogSettings{}).first;
   return found->second;
 }
 
 void QtLiveWindow::Show() {
   const int menuHeight = description_.menu.empty() ? 0 : widget_->menuBar()->sizeHint().height();
   const QMargins frame = frameExtents_->Answer();
-  const int clientWidth = std::max(description_.outerWidth - frame.left() - frame.right(),
-                                   description_.contentWidth);
-  const int clientHeight = std::max(
-      description_.outerHeight - frame.top() - frame.bottom() - menuHeight,
-      description_.contentHeight);
+  const int clientWidth =
+      std::max(description_.outerWidth - frame.left() - frame.right(), description_.contentWidth);
+  const int clientHeight =
+      std::max(description_.outerHeight - frame.top() - frame.bottom() - menuHeight,
+               description_.contentHeight);
   const QSize inner(clientWidth, clientHeight + menuHeight);
   const QSize outer = inner.grownBy(frame);
   // Placed by its client rectangle, which Qt and the window manager agree

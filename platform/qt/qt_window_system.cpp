@@ -77,8 +77,8 @@ int QtWindowSystem::RunEventLoop() {
 }
 
 void QtWindowSystem::PostQuit(int exitCode) {
-  QMetaObject::invokeMethod(qApp, [exitCode] { QCoreApplication::exit(exitCode); },
-                            Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      qApp, [exitCode] { QCoreApplication::exit(exitCode); }, Qt::QueuedConnection);
 }
 
 void QtWindowSystem::OnEndRequested(std::function<void()> request) {

@@ -17,7 +17,8 @@ namespace {
 
 ProgramWindow* LiveProgramWindow(WindowHandle handle) {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (reinterpret_cast<WindowHandle>(widget) == handle) return dynamic_cast<ProgramWindow*>(widget);
+    if (reinterpret_cast<WindowHandle>(widget) == handle)
+      return dynamic_cast<ProgramWindow*>(widget);
   }
   return nullptr;
 }
@@ -47,8 +48,7 @@ std::array<QRect, 4> FrameStrips(QSize outer, QRect inner) {
   return {QRect(0, 0, outer.width(), inner.top()),
           QRect(0, inner.bottom() + 1, outer.width(), outer.height() - inner.bottom() - 1),
           QRect(0, inner.top(), inner.left(), inner.height()),
-          QRect(inner.right() + 1, inner.top(), outer.width() - inner.right() - 1,
-                inner.height())};
+          QRect(inner.right() + 1, inner.top(), outer.width() - inner.right() - 1, inner.height())};
 }
 
 xcb_connection_t* X11Connection() {
@@ -116,11 +116,10 @@ std::optional<std::array<ScreenPiece, 4>> ReadRootPixels(const std::array<QRect,
     const QRect where = rects[i] & root;
     pieces[i].where = where;
     if (where.isEmpty()) continue;
-    cookies[i] = xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
-                               static_cast<std::int16_t>(where.x()),
-                               static_cast<std::int16_t>(where.y()),
-                               static_cast<std::uint16_t>(where.width()),
-                               static_cast<std::uint16_t>(where.height()), ~0u);
+    cookies[i] = xcb_get_image(
+        connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, static_cast<std::int16_t>(where.x()),
+        static_cast<std::int16_t>(where.y()), static_cast<std::uint16_t>(where.width()),
+        static_cast<std::uint16_t>(where.height()), ~0u);
   }
   for (std::size_t i = 0; i < rects.size(); ++i) {
     if (pieces[i].where.isEmpty()) continue;
@@ -141,13 +140,14 @@ std::array<ScreenPiece, 4> ScreenPixels(const QWidget& window, const std::array<
   }
   std::array<ScreenPiece, 4> pieces;
   QScreen* screen = window.screen();
-  const bool asked = screen != nullptr &&
-                     QGuiApplication::platformName() != QLatin1String("offscreen");
+  const bool asked =
+      screen != nullptr && QGuiApplication::platformName() != QLatin1String("offscreen");
   for (std::size_t i = 0; i < rects.size(); ++i) {
     pieces[i].where = rects[i];
     if (!asked || rects[i].isEmpty()) continue;
-    pieces[i].pixels = screen->grabWindow(0, rects[i].x(), rects[i].y(), rects[i].width(),
-                                          rects[i].height()).toImage();
+    pieces[i].pixels =
+        screen->grabWindow(0, rects[i].x(), rects[i].y(), rects[i].width(), rects[i].height())
+            .toImage();
   }
   return pieces;
 }
@@ -171,8 +171,7 @@ void PaintFrame(QPainter& painter, const QWidget& window, QRect outer, QRect inn
 
 QImage ToQImage(const BgraImage& picture) {
   return QImage(picture.pixels.data(), picture.width, picture.height,
-                static_cast<qsizetype>(picture.width) * 4,
-                QImage::Format_RGB32);
+                static_cast<qsizetype>(picture.width) * 4, QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -194,8 +193,7 @@ std::optional<BgraImage> CaptureWindowPixels(WindowHandle handle) {
   BgraImage result{size.width(), size.height(), {}};
   result.pixels.resize(static_cast<std::size_t>(size.width()) * size.height() * 4);
   QImage picture(result.pixels.data(), size.width(), size.height(),
-                 static_cast<qsizetype>(size.width()) * 4,
-                 QImage::Format_RGB32);
+                 static_cast<qsizetype>(size.width()) * 4, QImage::Format_RGB32);
   picture.setDevicePixelRatio(scale);
   QPainter painter(&picture);
   PaintFrame(painter, *window, outer, inner);
@@ -207,9 +205,9 @@ std::optional<BgraImage> CaptureWindowPixels(WindowHandle handle) {
 std::optional<BgraImage> StretchPicture(const BgraImage& picture, int width, int height,
                                         bool smooth) {
   if (width <= 0 || height <= 0 || picture.empty()) return std::nullopt;
-  const QImage scaled = ToQImage(picture).scaled(
-      width, height, Qt::IgnoreAspectRatio,
-      smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
+  const QImage scaled =
+      ToQImage(picture).scaled(width, height, Qt::IgnoreAspectRatio,
+                               smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
   if (scaled.isNull()) return std::nullopt;
   return ToBgraImage(scaled.convertToFormat(QImage::Format_RGB32));
 }

@@ -155,8 +155,8 @@ TEST_F(AboutWindowTest, IsCentredOnTheScreenTruncatingTowardZero) {
   EXPECT_EQ(QSize(outer.width, outer.height), QSize(kOuterWidth, kOuterHeight));
   // Integer division truncates toward zero, negative differences included.
   EXPECT_EQ(QPoint(outer.left, outer.top),
-            screen.topLeft() + QPoint((screen.width() - kOuterWidth) / 2,
-                                      (screen.height() - kOuterHeight) / 2));
+            screen.topLeft() +
+                QPoint((screen.width() - kOuterWidth) / 2, (screen.height() - kOuterHeight) / 2));
   const auto row = std::find_if(std::begin(kCentring), std::end(kCentring),
                                 [&](const Centring& c) { return c.screen == screen.size(); });
   if (row != std::end(kCentring)) {
@@ -297,9 +297,10 @@ TEST_F(AboutWindowTest, LogoShowsTheArtworkWithItsCornersBlendedIntoTheFace) {
   // Each corner lies between the artwork beneath it and the face: the
   // transparency is resolved against the face, not against black, and not
   // ignored.
-  const std::pair<QPoint, QRgb> corners[] = {
-      {{0, 0}, qRgb(240, 124, 42)}, {{48, 0}, qRgb(240, 124, 42)},
-      {{0, 50}, qRgb(255, 204, 64)}, {{48, 50}, qRgb(255, 204, 64)}};
+  const std::pair<QPoint, QRgb> corners[] = {{{0, 0}, qRgb(240, 124, 42)},
+                                             {{48, 0}, qRgb(240, 124, 42)},
+                                             {{0, 50}, qRgb(255, 204, 64)},
+                                             {{48, 50}, qRgb(255, 204, 64)}};
   for (const auto& [at, beneath] : corners) {
     SCOPED_TRACE(::testing::Message() << at.x() << "," << at.y());
     const QRgb corner = box.pixel(at);
@@ -419,7 +420,8 @@ TEST_F(AboutWindowTest, LabelsAreBlackOnTheFaceColour) {
     EXPECT_EQ(picture.pixel(picture.width() - 1, picture.height() - 1), kFace);
     bool black = false;
     for (int y = 0; y < picture.height() && !black; ++y) {
-      for (int x = 0; x < picture.width() && !black; ++x) black = picture.pixel(x, y) == qRgb(0, 0, 0);
+      for (int x = 0; x < picture.width() && !black; ++x)
+        black = picture.pixel(x, y) == qRgb(0, 0, 0);
     }
     EXPECT_TRUE(black);
   }
@@ -461,8 +463,7 @@ const CloseCase kCloseCases[] = {
 
 void PrintTo(const CloseCase& row, std::ostream* out) { *out << row.name; }
 
-class AboutCloseTest : public AboutWindowTest,
-                       public ::testing::WithParamInterface<CloseCase> {};
+class AboutCloseTest : public AboutWindowTest, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(AboutCloseTest, ClosesByItsOwnPathOrStaysOpen) {
   const CloseCase& row = GetParam();
@@ -485,9 +486,7 @@ TEST_P(AboutCloseTest, ClosesByItsOwnPathOrStaysOpen) {
       EXPECT_TRUE(openAfterHandlers);
       EXPECT_FALSE(pendingAfterAct);
       break;
-    case Closes::AtOnce:
-      EXPECT_FALSE(openAfterAct);
-      break;
+    case Closes::AtOnce: EXPECT_FALSE(openAfterAct); break;
     case Closes::AfterTheHandler:
       EXPECT_TRUE(openAfterAct);
       EXPECT_TRUE(pendingAfterAct);

@@ -86,20 +86,20 @@ TEST_P(BmpLayoutTest, RowsRunBottomUpWithZeroPadding) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, BmpLayoutTest, testing::Combine(testing::ValuesIn(kWidths), testing::Values(1, 283)),
-    [](const testing::TestParamInfo<std::tuple<WidthRow, int>>& info) {
-      return std::to_string(std::get<0>(info.param).width) + "x" +
-             std::to_string(std::get<1>(info.param));
-    });
+INSTANTIATE_TEST_SUITE_P(Sizes, BmpLayoutTest,
+                         testing::Combine(testing::ValuesIn(kWidths), testing::Values(1, 283)),
+                         [](const testing::TestParamInfo<std::tuple<WidthRow, int>>& info) {
+                           return std::to_string(std::get<0>(info.param).width) + "x" +
+                                  std::to_string(std::get<1>(info.param));
+                         });
 
 TEST(BmpFile, MainWindowCaptureHasTheKnownFileHeader) {
   const Bytes file = EncodePicture(Pattern(502, 283));
   ASSERT_EQ(file.size(), 426818u);
   EXPECT_EQ(Le(file, 34, 4), 426764u);
   const Bytes fileHeader(file.begin(), file.begin() + 14);
-  EXPECT_EQ(fileHeader, (Bytes{0x42, 0x4D, 0x42, 0x83, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00,
-                               0x36, 0x00, 0x00, 0x00}));
+  EXPECT_EQ(fileHeader, (Bytes{0x42, 0x4D, 0x42, 0x83, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0x36,
+                               0x00, 0x00, 0x00}));
 }
 
 TEST(BmpFile, EmptyPictureGivesNothing) {
@@ -124,7 +124,7 @@ struct OffsetRow {
 
 // The offset counts a colour table only for 8 bits per pixel or fewer.
 constexpr OffsetRow kOffsets[] = {
-    {40, 1, 62},  {40, 4, 118}, {40, 8, 1078}, {40, 16, 54},
+    {40, 1, 62},  {40, 4, 118}, {40, 8, 1078},  {40, 16, 54},
     {40, 24, 54}, {40, 32, 54}, {108, 24, 122}, {124, 8, 1162},
 };
 

@@ -1,7 +1,7 @@
 // Qt's own BMP reader serves as an independent check that the files are
 // what other programs expect.
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include <cstdint>
 #include <vector>
@@ -18,10 +18,9 @@ TEST(BmpFile, QtReadsBackEveryPixel) {
   for (int y = 0; y < kHeight; ++y) {
     for (int x = 0; x < kWidth; ++x) {
       const int index = x + kWidth * y;
-      picture.pixels.insert(picture.pixels.end(),
-                            {static_cast<std::uint8_t>(7 * index + 3),
-                             static_cast<std::uint8_t>(250 - 5 * index),
-                             static_cast<std::uint8_t>(36 * x + y), 0x10});
+      picture.pixels.insert(picture.pixels.end(), {static_cast<std::uint8_t>(7 * index + 3),
+                                                   static_cast<std::uint8_t>(250 - 5 * index),
+                                                   static_cast<std::uint8_t>(36 * x + y), 0x10});
     }
   }
   const std::vector<std::uint8_t> file = EncodeBmpFile(MakeDib24(picture));

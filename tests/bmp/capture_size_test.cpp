@@ -50,20 +50,20 @@ struct MulDivCase {
 };
 
 constexpr MulDivCase kMulDivCases[] = {
-    {5, 1, 2, 3},            // half rounds away from zero
+    {5, 1, 2, 3},  // half rounds away from zero
     {-5, 1, 2, -3},
-    {5, 1, -2, -3},          // a negative divisor flips the sign
+    {5, 1, -2, -3},  // a negative divisor flips the sign
     {-5, -1, -2, -3},
     {283, 20, 100, 57},
     {-283, 20, 100, -57},
-    {7, 1, 3, 2},            // 2.33 rounds down
-    {8, 1, 3, 3},            // 2.67 rounds up
+    {7, 1, 3, 2},  // 2.33 rounds down
+    {8, 1, 3, 3},  // 2.67 rounds up
     {-7, 1, 3, -2},
     {kIntMax, kIntMax, kIntMax, kIntMax},  // the product needs 64 bits
     {kIntMax, 2, 3, 1431655765},
-    {1, 1, 0, -1},           // no divisor
+    {1, 1, 0, -1},  // no divisor
     {0, 0, 0, -1},
-    {kIntMax, 2, 1, -1},     // too large for an int
+    {kIntMax, 2, 1, -1},  // too large for an int
     {kIntMin, 2, 1, -1},
 };
 

@@ -67,8 +67,8 @@ TEST_P(BmpFileTest, OnePassFileEqualsTheLayoutByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, BmpFileTest,
-                         ::testing::Values(1, 2, 3, 4, 5, 7, 15, 16, 17, 31, 32, 33, 63, 64,
-                                           65, 502),
+                         ::testing::Values(1, 2, 3, 4, 5, 7, 15, 16, 17, 31, 32, 33, 63, 64, 65,
+                                           502),
                          [](const auto& info) { return "width" + std::to_string(info.param); });
 
 TEST(MakeBmpFile, PictureWithoutPixelsGivesNothing) {

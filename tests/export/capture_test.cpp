@@ -39,8 +39,8 @@ TEST_F(CaptureTest, MainWindowPictureIsAWholeBmpOfItsOuterSize) {
 
   ASSERT_EQ(file.size(), 426818u);
   const std::vector<std::uint8_t> fileHeader(file.begin(), file.begin() + 14);
-  EXPECT_EQ(fileHeader, (std::vector<std::uint8_t>{0x42, 0x4D, 0x42, 0x83, 0x06, 0x00, 0x00,
-                                                   0x00, 0x00, 0x00, 0x36, 0x00, 0x00, 0x00}));
+  EXPECT_EQ(fileHeader, (std::vector<std::uint8_t>{0x42, 0x4D, 0x42, 0x83, 0x06, 0x00, 0x00, 0x00,
+                                                   0x00, 0x00, 0x36, 0x00, 0x00, 0x00}));
   EXPECT_EQ(LittleEndianAt(file, 18, 4), 502u);
   EXPECT_EQ(LittleEndianAt(file, 22, 4), 283u);
   EXPECT_EQ(LittleEndianAt(file, 34, 4), 426764u);
@@ -50,9 +50,9 @@ TEST_F(CaptureTest, MainWindowPictureIsAWholeBmpOfItsOuterSize) {
 
 // Every black line of the connector picture, in the client area's coordinates.
 const QRect kBlackLines[] = {
-    QRect(QPoint(128, 47), QPoint(207, 48)),   // root into the trunk
-    QRect(QPoint(152, 47), QPoint(153, 188)),  // the trunk
-    QRect(QPoint(319, 118), QPoint(366, 119)), // EditBox3 to EditBox6
+    QRect(QPoint(128, 47), QPoint(207, 48)),    // root into the trunk
+    QRect(QPoint(152, 47), QPoint(153, 188)),   // the trunk
+    QRect(QPoint(319, 118), QPoint(366, 119)),  // EditBox3 to EditBox6
 };
 
 TEST_F(CaptureTest, ClientPartEqualsTheWindowsOwnRenderingPixelForPixel) {
@@ -154,9 +154,8 @@ struct RequestedSize {
 };
 
 const RequestedSize kRequestedSizes[] = {
-    {0, 0, 502, 283},     {502, 283, 502, 283},   {-20, -20, 100, 57},
-    {-5, 0, 50, 283},     {-200, -200, 1004, 566}, {300, 200, 300, 200},
-    {1, 1, 1, 1},         {INT_MIN, 0, 0, 0},
+    {0, 0, 502, 283},        {502, 283, 502, 283}, {-20, -20, 100, 57}, {-5, 0, 50, 283},
+    {-200, -200, 1004, 566}, {300, 200, 300, 200}, {1, 1, 1, 1},        {INT_MIN, 0, 0, 0},
 };
 
 // The average colour of a picture: a stretch keeps it, while garbage, black

@@ -137,8 +137,8 @@ TEST_F(SaveFileWindowTest, PreviewStretchesThePictureOverTheWholeBox) {
   ReplaceCapturedImage(BmpOf(QuarteredPicture()));
   QImage preview;
   WithSaveFileWindow([&] {
-    preview = Control(SaveFile(), "PicBox1")->grab().toImage().convertToFormat(
-        QImage::Format_RGB32);
+    preview =
+        Control(SaveFile(), "PicBox1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
   });
   ASSERT_EQ(preview.size(), QSize(432, 240));
   for (const PreviewSpot& spot : kSpots) {
@@ -150,8 +150,8 @@ TEST_F(SaveFileWindowTest, PreviewOfAnEmptyPictureShowsOnlyTheFaceColour) {
   ReplaceCapturedImage({});
   QImage preview;
   WithSaveFileWindow([&] {
-    preview = Control(SaveFile(), "PicBox1")->grab().toImage().convertToFormat(
-        QImage::Format_RGB32);
+    preview =
+        Control(SaveFile(), "PicBox1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
   });
   ASSERT_EQ(preview.size(), QSize(432, 240));
   QImage face(preview.size(), QImage::Format_RGB32);

@@ -123,8 +123,7 @@ struct FailingPlace {
 
 constexpr std::string_view kOldPicture = "an older picture";
 
-FailingPlace MountedFolder(const std::filesystem::path& folder, std::size_t bytes,
-                           bool readOnly) {
+FailingPlace MountedFolder(const std::filesystem::path& folder, std::size_t bytes, bool readOnly) {
   FailingPlace place{(folder / "map.jpg").string(), folder / "map.jpg", nullptr, {}};
   if (auto why = testing::WhyMountingFails()) {
     place.skipReason = "cannot mount here (" + *why + ")";

@@ -22,9 +22,7 @@ AppFrame* frameUnderTest = nullptr;
 
 void Log(std::string entry) { eventLog.push_back(std::move(entry)); }
 
-QWidget* WidgetOf(const LiveWindow& window) {
-  return reinterpret_cast<QWidget*>(window.Handle());
-}
+QWidget* WidgetOf(const LiveWindow& window) { return reinterpret_cast<QWidget*>(window.Handle()); }
 
 extern const WindowDescription PlainWindow;
 extern const WindowDescription ModalA;
@@ -53,10 +51,22 @@ void OnModalAWillBeDestroyed(LiveWindow&) { Log("A will be destroyed"); }
 void OnModalBWillBeDestroyed(LiveWindow&) { Log("B will be destroyed"); }
 
 constexpr std::array kPlainControls{
-    ControlDescription{.kind = ControlKind::Button, .name = "Button1", .left = 8, .top = 40,
-                       .width = 60, .height = 24, .text = "Go", .tabOrder = 2},
-    ControlDescription{.kind = ControlKind::EditBox, .name = "EditBox1", .left = 8, .top = 8,
-                       .width = 100, .height = 24, .text = "", .tabOrder = 1},
+    ControlDescription{.kind = ControlKind::Button,
+                       .name = "Button1",
+                       .left = 8,
+                       .top = 40,
+                       .width = 60,
+                       .height = 24,
+                       .text = "Go",
+                       .tabOrder = 2},
+    ControlDescription{.kind = ControlKind::EditBox,
+                       .name = "EditBox1",
+                       .left = 8,
+                       .top = 8,
+                       .width = 100,
+                       .height = 24,
+                       .text = "",
+                       .tabOrder = 1},
 };
 constexpr std::array kPlainEvents{
     EventBinding{WindowEvent::Created, {}, &OnPlainCreated},
@@ -64,8 +74,14 @@ constexpr std::array kPlainEvents{
     EventBinding{WindowEvent::ButtonClicked, "Button1", &OnPlainButton},
 };
 constexpr std::array kModalControls{
-    ControlDescription{.kind = ControlKind::Button, .name = "Button1", .left = 8, .top = 8,
-                       .width = 60, .height = 24, .text = "Open", .tabOrder = 1},
+    ControlDescription{.kind = ControlKind::Button,
+                       .name = "Button1",
+                       .left = 8,
+                       .top = 8,
+                       .width = 60,
+                       .height = 24,
+                       .text = "Open",
+                       .tabOrder = 1},
 };
 constexpr std::array kModalAEvents{
     EventBinding{WindowEvent::Created, {}, &OnModalACreated},
@@ -76,18 +92,36 @@ constexpr std::array kModalBEvents{
     EventBinding{WindowEvent::WillBeDestroyed, {}, &OnModalBWillBeDestroyed},
 };
 
-const WindowDescription PlainWindow{.name = "Plain", .title = "Plain", .outerWidth = 200,
-                                    .outerHeight = 100, .contentWidth = 120, .contentHeight = 70,
-                                    .frame = FrameStyle::Fixed, .escCloses = false,
-                                    .controls = kPlainControls, .events = kPlainEvents};
-const WindowDescription ModalA{.name = "ModalA", .title = "Modal A", .outerWidth = 150,
-                               .outerHeight = 80, .contentWidth = 80, .contentHeight = 40,
-                               .frame = FrameStyle::FixedDialog, .escCloses = true,
-                               .controls = kModalControls, .events = kModalAEvents};
-const WindowDescription ModalB{.name = "ModalB", .title = "Modal B", .outerWidth = 150,
-                               .outerHeight = 80, .contentWidth = 80, .contentHeight = 40,
-                               .frame = FrameStyle::ToolWindow, .escCloses = true,
-                               .controls = kModalControls, .events = kModalBEvents};
+const WindowDescription PlainWindow{.name = "Plain",
+                                    .title = "Plain",
+                                    .outerWidth = 200,
+                                    .outerHeight = 100,
+                                    .contentWidth = 120,
+                                    .contentHeight = 70,
+                                    .frame = FrameStyle::Fixed,
+                                    .escCloses = false,
+                                    .controls = kPlainControls,
+                                    .events = kPlainEvents};
+const WindowDescription ModalA{.name = "ModalA",
+                               .title = "Modal A",
+                               .outerWidth = 150,
+                               .outerHeight = 80,
+                               .contentWidth = 80,
+                               .contentHeight = 40,
+                               .frame = FrameStyle::FixedDialog,
+                               .escCloses = true,
+                               .controls = kModalControls,
+                               .events = kModalAEvents};
+const WindowDescription ModalB{.name = "ModalB",
+                               .title = "Modal B",
+                               .outerWidth = 150,
+                               .outerHeight = 80,
+                               .contentWidth = 80,
+                               .contentHeight = 40,
+                               .frame = FrameStyle::ToolWindow,
+                               .escCloses = true,
+                               .controls = kModalControls,
+                               .events = kModalBEvents};
 
 constexpr std::array<const WindowDescription*, 3> kTestWindows{&PlainWindow, &ModalA, &ModalB};
 
@@ -162,10 +196,9 @@ TEST_F(FrameTest, LoadingADestroyPendingWindowDestroysItFirst) {
   frame_.LoadWindow(PlainWindow, false);
   QCoreApplication::processEvents();  // the stale request finds its flag cleared
   ASSERT_NE(frame_.Instance(PlainWindow), nullptr);
-  EXPECT_EQ(eventLog, (std::vector<std::string>{
-                          "Plain created, visible=0 field=",
-                          "Plain will be destroyed, field=filled in Created",
-                          "Plain created, visible=0 field="}));
+  EXPECT_EQ(eventLog, (std::vector<std::string>{"Plain created, visible=0 field=",
+                                                "Plain will be destroyed, field=filled in Created",
+                                                "Plain created, visible=0 field="}));
 }
 
 // Each row: whether the plain window was enabled before the modal load.
@@ -204,9 +237,8 @@ TEST_F(FrameTest, ModalLoadsNestAndReturnInnermostFirst) {
   Log("plain's load of A returned");
   EXPECT_EQ(eventLog, (std::vector<std::string>{
                           "Plain created, visible=0 field=", "A created", "A opens B",
-                          "A enabled inside B: 0", "B will be destroyed",
-                          "A's load of B returned", "A will be destroyed",
-                          "plain's load of A returned"}));
+                          "A enabled inside B: 0", "B will be destroyed", "A's load of B returned",
+                          "A will be destroyed", "plain's load of A returned"}));
   EXPECT_TRUE(frame_.Instance(PlainWindow)->IsEnabled());
 }
 
@@ -251,10 +283,10 @@ TEST_F(FrameTest, ClosingEveryWindowEndsTheNestedLoopsAndTheMainLoop) {
   });
   EXPECT_EQ(frame_.RunEventLoop(), 0);
   EXPECT_FALSE(frame_.AnyWindowAlive());
-  EXPECT_EQ(eventLog, (std::vector<std::string>{
-                          "Plain created, visible=0 field=", "A created", "A will be destroyed",
-                          "Plain will be destroyed, field=filled in Created",
-                          "modal load returned"}));
+  EXPECT_EQ(eventLog,
+            (std::vector<std::string>{
+                "Plain created, visible=0 field=", "A created", "A will be destroyed",
+                "Plain will be destroyed, field=filled in Created", "modal load returned"}));
 }
 
 TEST_F(FrameTest, DisabledWindowTakesNoCloseRequest) {

@@ -48,9 +48,9 @@ TEST_F(MainWindowTest, EveryControlStandsAtItsPlace) {
 TEST_F(MainWindowTest, StackingPutsTheUpperControlOverTheLower) {
   LiveWindow& window = LoadMainWindow();
   // Direct children of the client area, bottom-most first.
-  const char* bottomUp[] = {"ShapeBox5", "EditBox1", "ShapeBox1", "ShapeBox2", "EditBox2",
-                            "EditBox3",  "ShapeBox4", "EditBox4", "ShapeBox6", "EditBox5",
-                            "ShapeBox7", "EditBox6", "ShapeBox8", "EditBox7"};
+  const char* bottomUp[] = {"ShapeBox5", "EditBox1",  "ShapeBox1", "ShapeBox2", "EditBox2",
+                            "EditBox3",  "ShapeBox4", "EditBox4",  "ShapeBox6", "EditBox5",
+                            "ShapeBox7", "EditBox6",  "ShapeBox8", "EditBox7"};
   QStringList actual;
   for (QObject* child : Control(window, kClient)->children()) {
     if (child->isWidgetType()) actual << child->objectName();
@@ -79,13 +79,13 @@ TEST_F(MainWindowTest, TheWindowIsTitledFixedAndCentred) {
 
 // Every black line of the connector picture, in client coordinates.
 const QRect kBlackLines[] = {
-    QRect(QPoint(128, 47), QPoint(207, 48)),   // root into the trunk
-    QRect(QPoint(152, 47), QPoint(153, 188)),  // the trunk
-    QRect(QPoint(152, 117), QPoint(207, 118)), // into EditBox3
-    QRect(QPoint(152, 187), QPoint(207, 188)), // into EditBox5
-    QRect(QPoint(319, 47), QPoint(366, 48)),   // EditBox2 to EditBox4
-    QRect(QPoint(319, 118), QPoint(366, 119)), // EditBox3 to EditBox6
-    QRect(QPoint(319, 186), QPoint(366, 187)), // EditBox5 to EditBox7
+    QRect(QPoint(128, 47), QPoint(207, 48)),    // root into the trunk
+    QRect(QPoint(152, 47), QPoint(153, 188)),   // the trunk
+    QRect(QPoint(152, 117), QPoint(207, 118)),  // into EditBox3
+    QRect(QPoint(152, 187), QPoint(207, 188)),  // into EditBox5
+    QRect(QPoint(319, 47), QPoint(366, 48)),    // EditBox2 to EditBox4
+    QRect(QPoint(319, 118), QPoint(366, 119)),  // EditBox3 to EditBox6
+    QRect(QPoint(319, 186), QPoint(366, 187)),  // EditBox5 to EditBox7
 };
 
 // Outside the fields the client area shows the lines above and nothing else:
@@ -95,8 +95,8 @@ TEST_F(MainWindowTest, ConnectorPictureIsExactToThePixel) {
   QWidget* client = Control(window, kClient);
   const QImage picture = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
   std::vector<QRect> fields;
-  for (const char* name : {"EditBox1", "EditBox2", "EditBox3", "EditBox4", "EditBox5",
-                           "EditBox6", "EditBox7"}) {
+  for (const char* name :
+       {"EditBox1", "EditBox2", "EditBox3", "EditBox4", "EditBox5", "EditBox6", "EditBox7"}) {
     fields.push_back(Control(window, name)->geometry());
   }
   int wrong = 0;
@@ -105,8 +105,8 @@ TEST_F(MainWindowTest, ConnectorPictureIsExactToThePixel) {
       const QPoint p(x, y);
       const bool onLine = std::any_of(std::begin(kBlackLines), std::end(kBlackLines),
                                       [&](const QRect& r) { return r.contains(p); });
-      const bool inField = std::any_of(fields.begin(), fields.end(),
-                                       [&](const QRect& r) { return r.contains(p); });
+      const bool inField =
+          std::any_of(fields.begin(), fields.end(), [&](const QRect& r) { return r.contains(p); });
       if (!onLine && inField) continue;
       const QRgb expected = onLine ? qRgb(0, 0, 0) : qRgb(240, 240, 240);
       if (picture.pixel(p) != expected && ++wrong <= 10) {
@@ -232,8 +232,8 @@ TEST_F(MainWindowTest, MenuTreeHasTheProductTexts) {
       }
     }
   }
-  EXPECT_EQ(tree, (QStringList{"Files(&F)", "  Export", "    Image", "  Exit", "Help(&H)",
-                               "  About"}));
+  EXPECT_EQ(tree,
+            (QStringList{"Files(&F)", "  Export", "    Image", "  Exit", "Help(&H)", "  About"}));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowLikeItsCloseBox) {

@@ -103,8 +103,8 @@ TEST(DecodePng, WrongSignatureIsNoPicture) {
 TEST(DecodePng, TruncatedDataIsNoPicture) {
   const Bytes png = KnownPng();
   const std::size_t data = ChunkOffset(png, "IDAT");
-  for (const std::size_t length : {std::size_t{8}, std::size_t{20}, data,
-                                   data + 10, png.size() - 20}) {
+  for (const std::size_t length :
+       {std::size_t{8}, std::size_t{20}, data, data + 10, png.size() - 20}) {
     EXPECT_FALSE(DecodePng(std::span(png).first(length)).has_value()) << length;
   }
 }
@@ -129,8 +129,7 @@ TEST(DecodePng, AnyFlippedByteIsHandled) {
       Bytes png = original;
       png[at] ^= mask;
       if (const auto picture = DecodePng(png)) {
-        EXPECT_EQ(picture->pixels.size(),
-                  std::size_t{4} * picture->width * picture->height)
+        EXPECT_EQ(picture->pixels.size(), std::size_t{4} * picture->width * picture->height)
             << "byte " << at;
       }
     }

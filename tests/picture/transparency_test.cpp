@@ -56,18 +56,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, BlendSampleTest, testing::ValuesIn(kBlendCases),
 // components differ so a mixed-up channel order shows. Blending the opaque
 // pixel would turn its blue 100 into 99, so it must be left alone.
 TEST(ResolveTransparency, BlendsEachChannelWithItsOwnComponentAndKeepsAlpha) {
-  BgraImage image{4, 1, {
-      10, 20, 30, 0,
-      0, 255, 100, 128,
-      40, 50, 60, 254,
-      100, 100, 100, 255,
-  }};
+  BgraImage image{4,
+                  1,
+                  {
+                      10,
+                      20,
+                      30,
+                      0,
+                      0,
+                      255,
+                      100,
+                      128,
+                      40,
+                      50,
+                      60,
+                      254,
+                      100,
+                      100,
+                      100,
+                      255,
+                  }};
   ResolveTransparency(image, /*blue=*/200, /*green=*/100, /*red=*/50);
   const std::vector<std::uint8_t> expected = {
-      200, 100, 50, 0,
-      99, 177, 75, 128,
-      40, 50, 59, 254,
-      100, 100, 100, 255,
+      200, 100, 50, 0, 99, 177, 75, 128, 40, 50, 59, 254, 100, 100, 100, 255,
   };
   EXPECT_EQ(image.pixels, expected);
 }

@@ -65,9 +65,9 @@ PngFacts ReadFacts(std::span<const std::uint8_t> bytes) {
 std::vector<std::string> ChunkTypes(std::span<const std::uint8_t> png) {
   std::vector<std::string> types;
   for (std::size_t at = 8; at + 8 <= png.size();) {
-    const std::uint32_t length =
-        (std::uint32_t{png[at]} << 24) | (std::uint32_t{png[at + 1]} << 16) |
-        (std::uint32_t{png[at + 2]} << 8) | png[at + 3];
+    const std::uint32_t length = (std::uint32_t{png[at]} << 24) |
+                                 (std::uint32_t{png[at + 1]} << 16) |
+                                 (std::uint32_t{png[at + 2]} << 8) | png[at + 3];
     std::string type(reinterpret_cast<const char*>(&png[at + 4]), 4);
     if (types.empty() || types.back() != type || type != "IDAT") types.push_back(type);
     at += 12 + std::size_t{length};

@@ -128,8 +128,9 @@ TEST_F(MapStoreTest, OtherSectionsKeysAndCommentsSurviveASave) {
 }
 
 TEST_F(MapStoreTest, TextThatIsNotUtf8IsWrittenBackByteForByteWhenUntouched) {
-  const std::string gbk = "[mind]\r\n0=\xC4\xE3\xBA\xC3\r\n1-1=\xFF\xFE broken\r\n1-2=\r\n"
-                          "2-1=\r\n2-2=\r\n3-1=\r\n3-2=\r\n";
+  const std::string gbk =
+      "[mind]\r\n0=\xC4\xE3\xBA\xC3\r\n1-1=\xFF\xFE broken\r\n1-2=\r\n"
+      "2-1=\r\n2-2=\r\n3-1=\r\n3-2=\r\n";
   WriteText(MapFile(), gbk);
   Open();
   Close();

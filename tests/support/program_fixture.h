@@ -20,8 +20,8 @@ namespace tolvane::testing {
 
 class ProgramFixture : public ::testing::Test {
  protected:
-  static constexpr std::array<const WindowDescription*, 3> kWindows{
-      &MainWindow, &AboutWindow, &SaveFileWindow};
+  static constexpr std::array<const WindowDescription*, 3> kWindows{&MainWindow, &AboutWindow,
+                                                                    &SaveFileWindow};
 
   void SetUp() override {
     ASSERT_TRUE(runDirectory_.isValid() && configDirectory_.isValid());
