@@ -33,6 +33,20 @@ outer_rectangle() {
   echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
 }
 
+# Waits up to SECONDS for the process to end; its exit code, or 124 with a
+# word about what it was doing when it does not end.
+wait_for_exit() {
+  local pid=$1 seconds=$2
+  for _ in $(seq $((seconds * 10))); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; return $?; }
+    sleep 0.1
+  done
+  echo "process $pid still running: $(tr -d '\0' <"/proc/$pid/wchan" 2>/dev/null)" >&2
+  xdotool search --name . getwindowname %@ 2>/dev/null | sed 's/^/  window: /' >&2
+  kill -9 "$pid" 2>/dev/null
+  return 124
+}
+
 fail() {
   echo "FAIL: $*" >&2
   exit 1

@@ -14,7 +14,7 @@ read -r left top width height < <(outer_rectangle "$window")
 [ "$width x $height" = "502 x 283" ] || fail "outer size is $width x $height"
 [ "$left,$top" = "432,242" ] || fail "outer place is $left,$top, not centred"
 wmctrl -i -c "$window"
-wait "$pid"
+wait_for_exit "$pid" 30
 status=$?
 [ "$status" -eq 0 ] || fail "exit code $status after closing by the window manager"
 echo "PASS"
