@@ -1,4 +1,5 @@
 #include "platform/qt/edit_box.h"
+#include "platform/qt/qt_text.h"
 
 #include <QFocusEvent>
 #include <QPainter>
@@ -47,7 +48,7 @@ std::string EditBox::Bytes() const {
 
 void EditBox::SetBytes(std::string_view bytes) {
   givenBytes_.assign(bytes);
-  setText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  setText(ToQString(bytes));
   // What the field holds after its own limits; unchanged means untouched.
   shownForGivenBytes_ = text();
   caret_ = CaretState{};

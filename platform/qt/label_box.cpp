@@ -3,12 +3,13 @@
 #include <QPainter>
 
 #include "platform/qt/colours.h"
+#include "platform/qt/qt_text.h"
 
 namespace tolvane {
 namespace {
 
 QFont OwnFont(const FontDescription& font) {
-  QFont result(QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size())));
+  QFont result(ToQString(font.face));
   // The stored height is the character height in pixels, used as it stands
   // whatever the screen's resolution.
   result.setPixelSize(font.pixelHeight);
@@ -24,8 +25,7 @@ LabelBox::LabelBox(const ControlDescription& description, QWidget* parent)
   setFocusPolicy(Qt::NoFocus);
   // Without a face of its own the label keeps following the default GUI font.
   if (!description.font.face.empty()) setFont(OwnFont(description.font));
-  SetText(
-      QString::fromUtf8(description.text.data(), static_cast<qsizetype>(description.text.size())));
+  SetText(ToQString(description.text));
 }
 
 void LabelBox::SetText(const QString& text) {

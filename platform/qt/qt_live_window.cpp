@@ -13,14 +13,11 @@
 #include "platform/qt/frame_extents.h"
 #include "platform/qt/label_box.h"
 #include "platform/qt/pic_box.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/shape_box.h"
 
 namespace tolvane {
 namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A PNG's width, from its header.
 int PngWidth(std::span<const std::uint8_t> png) {

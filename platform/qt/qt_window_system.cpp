@@ -8,6 +8,7 @@
 
 #include "platform/qt/colours.h"
 #include "platform/qt/qt_live_window.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/save_dialog.h"
 
 namespace tolvane {
@@ -21,10 +22,6 @@ class QtNestedLoop final : public NestedLoop {
  private:
   QEventLoop loop_;
 };
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
